@@ -40,6 +40,9 @@ class SerialPort {
   // The device went away while open (adapter pulled, far end closed); the port is already
   // closed when this runs, and it runs once per loss.
   virtual void SetOnGone(GoneHandler handler) = 0;
+  // The device port `number` stands for ("/dev/ttyUSB0", "COM5"), shown to the operator
+  // beside the number.
+  virtual std::string DeviceName(int number) const = 0;
 };
 
 }  // namespace telvane

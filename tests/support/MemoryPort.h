@@ -36,6 +36,7 @@ class MemoryPort : public SerialPort {
   void FlushInput() override { ++flushes; }
   void SetOnData(DataHandler handler) override { onData_ = std::move(handler); }
   void SetOnGone(GoneHandler handler) override { onGone_ = std::move(handler); }
+  std::string DeviceName(int number) const override { return "mem" + std::to_string(number); }
 
   // As the line would deliver them.
   void Receive(std::string_view bytes) const;
