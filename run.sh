@@ -11,4 +11,8 @@ if [ ! -x build/telvane ]; then
   echo "build/telvane was not built: the window is not part of this build yet." >&2
   exit 1
 fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: neither DISPLAY nor WAYLAND_DISPLAY is set, so the window cannot be shown." >&2
+  exit 1
+fi
 exec build/telvane "$@"

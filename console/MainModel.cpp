@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "common/Text.h"
+#include "console/MainCaptions.h"
 #include "console/MainTexts.h"
 #include "engine/MTEs.h"
 
@@ -22,6 +23,7 @@ int SpinEdit::Value() const { return ParseInt(Trim(Text)).value_or(Min); }
 
 MainModel::MainModel() {
   LoadMainTexts(siLangRT1);
+  LoadMainCaptions(siLangRT1);
   // The texts stored in the window design; start-up replaces them (ShowStartState).
   LEDs.fill(LedColour::Red);
   for (int n = 1; n <= MaxUnits; ++n) {
