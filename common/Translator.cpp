@@ -22,6 +22,12 @@ std::string Translator::TextIn(int language, std::string_view key) const {
   return byLanguage[English - 1];
 }
 
+std::vector<std::string> Translator::Keys() const {
+  std::vector<std::string> keys;
+  for (const auto& [key, texts] : texts_) keys.push_back(key);
+  return keys;
+}
+
 std::string Translator::Text(std::string_view key) const { return TextIn(language_, key); }
 
 void Translator::SetLanguage(int language) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace telvane {
 
@@ -18,6 +19,8 @@ class Translator {
   void SetText(int language, std::string_view key, std::string_view text);
   std::string Text(std::string_view key) const;
   std::string TextIn(int language, std::string_view key) const;
+  // Every key given a text (in any language), in key order.
+  std::vector<std::string> Keys() const;
 
   int Language() const { return language_; }
   // Does nothing for a number outside 1 to 16.

@@ -34,7 +34,12 @@ struct SpinEdit {
 enum class MessageKind { Error, Information };
 
 // What the view must redraw after a change of the model.
-enum class Change { Label, Led, TraceAppended, TraceCleared, Menu, Cursor, PortItems, Spin };
+// Caption: the window caption; LanguageItems: enabling and check marks of the 16 language
+// items; Translated: the active language changed, every translatable caption is to be re-read.
+enum class Change {
+  Label, Led, TraceAppended, TraceCleared, Menu, Cursor, PortItems, Spin, Caption, LanguageItems,
+  Translated,
+};
 
 class MainModel : public MainWindow {
  public:
@@ -105,6 +110,20 @@ class MainModel : public MainWindow {
   void SpinStep(std::string_view name, int steps);
   void SetSpinValue(std::string_view name, int value);
 
+  void SetCaption(std::string caption) {
+    Caption = std::move(caption);
+    Changed(Change::Caption);
+  }
+  // Item n of the language menu ("SpTBXLang" + n) is at index n - 1.
+  void SetLanguageItems(const std::array<bool, 16>& enabled, const std::array<bool, 16>& checked) {
+    LangEnabled = enabled;
+    LangChecked = checked;
+    Changed(Change::LanguageItems);
+  }
+  void Translated() { Changed(Change::Translated); }
+  // A modal message box; `detail` may carry the operating system's reason under the text.
+  void ShowMessage(MessageKind kind, const std::string& text, const std::string& detail = {});
+
   // The window's keyed message texts ("IDS_1" .. "IDS_10") in the active language.
   std::string Text(std::string_view key) const { return siLangRT1.Text(key); }
 
@@ -119,6 +138,12 @@ class MainModel : public MainWindow {
   std::vector<std::string> PortItems;
   int PortItemIndex = -1;
   bool KeepAliveChecked = false;
+  // The form's stored state, kept when start-up stops early: "Telvane Utility", every language
+  // item enabled except the Chinese one (13), none checked.
+  std::string Caption = "Telvane Utility";
+  std::array<bool, 16> LangEnabled{true, true, true, true, true, true, true, true,
+                                   true, true, true, true, false, true, true, true};
+  std::array<bool, 16> LangChecked{};
 
   // Console values.
   std::string BaudRate = "19200";
@@ -131,7 +156,6 @@ class MainModel : public MainWindow {
  private:
   TfrmMTEs& Engine() const;
   void Changed(Change change, std::string_view name = {});
-  void ShowMessage(MessageKind kind, const std::string& text, const std::string& detail = {});
   void ShowSpin(std::string_view name, std::string text);
   void SpinChanged(std::string_view name);
   SpinEdit& SpinRef(std::string_view name);

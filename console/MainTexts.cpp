@@ -13,6 +13,10 @@ void LoadMainTexts(Translator& translator) {
       {"IDS_8", "into your language, please send me an email."},
       {"IDS_9", "Unable to locate Common Application Data folder."},
       {"IDS_10", "This is a Critical Error."},
+      // Titles and the button of the standard message boxes.
+      {"MsgDlg.Error", "Error"},
+      {"MsgDlg.Information", "Information"},
+      {"MsgDlg.OK", "OK"},
   };
   for (const auto& [key, text] : kEnglish) translator.SetText(Translator::English, key, text);
 }

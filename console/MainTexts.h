@@ -3,7 +3,8 @@
 
 namespace telvane {
 
-// Puts the main window's built-in message texts ("IDS_1" .. "IDS_10") into its translator.
+// Puts the main window's English message texts ("IDS_1" .. "IDS_10") and the texts of its
+// message boxes ("MsgDlg.Error", "MsgDlg.Information", "MsgDlg.OK") into its translator.
 void LoadMainTexts(Translator& translator);
 
 }  // namespace telvane
