@@ -1,10 +1,11 @@
+#include "console/qt/Main.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QToolBar>
 
 #include "console/qt/Led.h"
-#include "console/qt/Main.h"
 #include "console/qt/SpinBox.h"
 #include "console/qt/Trace.h"
 
@@ -39,7 +40,7 @@ QString ToQ(std::string_view text) {
 
 TfrmMain::TfrmMain(MainModel& model, QWidget* parent) : QWidget(parent), model_(model) {
   setObjectName("frmMain");
-  setWindowTitle("Telvane Utility");
+  setWindowTitle(ToQ(model_.Caption));
   // Menus are windows of their own; they take the window font only when asked to.
   setAttribute(Qt::WA_WindowPropagation);
   QFont font("Segoe UI");
@@ -65,6 +66,7 @@ TfrmMain::TfrmMain(MainModel& model, QWidget* parent) : QWidget(parent), model_(
     ShowMessage(kind, text, detail);
   });
   RenderMenu();
+  RenderLanguageItems();
 }
 
 TfrmMain::~TfrmMain() {
@@ -161,6 +163,15 @@ void TfrmMain::Render(Change change, std::string_view name) {
       if (auto it = spins_.find(name); it != spins_.end())
         it->second->SetText(ToQ(model_.Spin(name).Text));
       return;
+    case Change::Caption:
+      setWindowTitle(ToQ(model_.Caption));
+      return;
+    case Change::LanguageItems:
+      RenderLanguageItems();
+      return;
+    case Change::Translated:
+      RetranslateUi();
+      return;
   }
 }
 
@@ -174,6 +185,14 @@ void TfrmMain::RenderMenu() {
   actions_.at("SpTBXNextDive")->setEnabled(model_.NextDiveEnabled);
   actions_.at("SpTBXEcho")->setEnabled(model_.EchoEnabled);
   actions_.at("SpTBXSubmenuCmds")->setEnabled(model_.MiscEnabled);
+}
+
+void TfrmMain::RenderLanguageItems() {
+  for (std::size_t i = 0; i < model_.LangEnabled.size(); ++i) {
+    QAction* item = actions_.at("SpTBXLang" + std::to_string(i + 1));
+    item->setEnabled(model_.LangEnabled[i]);
+    item->setChecked(model_.LangChecked[i]);
+  }
 }
 
 void TfrmMain::RenderCursor() {

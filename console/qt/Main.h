@@ -76,6 +76,7 @@ class TfrmMain : public QWidget {
   void Render(Change change, std::string_view name);
   void RenderPortItems();
   void RenderMenu();
+  void RenderLanguageItems();
   void RenderCursor();
   void RenderLed(int unit);
   void ShowMessage(MessageKind kind, const std::string& text, const std::string& detail);
