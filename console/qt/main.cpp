@@ -6,7 +6,11 @@
 
 #include "common/qt/QtTimer.h"
 #include "console/CommandLine.h"
+#include "console/DataPath.h"
+#include "console/Startup.h"
 #include "console/qt/Guard.h"
+#include "console/qt/Help.h"
+#include "console/qt/Locale.h"
 #include "engine/MTEs.h"
 #include "link/qt/QtSerialPort.h"
 
@@ -18,21 +22,31 @@ int main(int argc, char* argv[]) {
     return answered->ExitCode;
   }
   QApplication app(argc, argv);
+  QApplication::setApplicationName("Telvane");
 
   MainModel model;
+  model.TimeSeparatorText = LocaleTimeSeparator();
   TfrmMain frmMain(model);
   QtTimerSource qtTimers;
   GuardedTimerSource timers(qtTimers, model);
-  // Port overrides come from the settings file once start-up reads it; until then the
-  // usual device names apply.
-  QtSerialPort port(PortMap::Load(""));
+  // The "Ports" section of the settings file pins port numbers to devices; it is read once,
+  // before the ports are probed.
+  const std::string dataPath = DataPathIn(CommonAppDataFolder());
+  QtSerialPort port(PortMap::Load(dataPath.empty() ? std::string() : dataPath + "Telvane.ini"));
   TfrmMTEs frmMTEs(port, timers, model);
-
-  model.ShowStartState();
   model.AttachEngine(frmMTEs);
+
+  Startup startup(model, frmMTEs);
+  startup.FormCreate(QCoreApplication::applicationFilePath().toStdString(), PrimaryLanguageId());
   frmMTEs.FormCreate();
+  QObject::connect(&frmMain, &TfrmMain::LanguageChosen, [&](int n) { Guarded(model, [&] { startup.SpTBXLang1Click(n); }); });
+  QObject::connect(&frmMain, &TfrmMain::YourLanguageChosen, [&] { Guarded(model, [&] { startup.SpTBXLangXClick(); }); });
+  QObject::connect(&frmMain, &TfrmMain::HelpChosen, [&] { OpenHelp(startup.ProgramFolder); });
+
   frmMain.show();
+  startup.FormShow();
   int result = app.exec();
+  startup.FormClose();
   frmMTEs.FormClose();
   return result;
 }
