@@ -12,9 +12,6 @@ using Lines = std::vector<std::string>;
 class AwardPollingTest : public EngineFixture {
  protected:
   AwardPollingTest() { OpenPort(); }
-  void Register(int units) {
-    for (int n = 1; n <= units; ++n) engine.MACList.Add("U" + std::to_string(100 + n));
-  }
   std::size_t Count(const std::string& frame) const {
     std::size_t n = 0;
     for (const auto& w : port.writes) n += w.bytes == frame;

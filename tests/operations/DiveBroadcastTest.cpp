@@ -12,9 +12,6 @@ using Lines = std::vector<std::string>;
 class DiveBroadcastTest : public EngineFixture {
  protected:
   DiveBroadcastTest() { OpenPort(); }
-  void Register(int units) {
-    for (int n = 1; n <= units; ++n) engine.MACList.Add("U" + std::to_string(100 + n));
-  }
   Lines BroadcastOf(const std::string& name, const std::string& dive) const {
     return {ClearDisplay(AllJudges, '$'), ShowText(AllJudges, '$', LayoutDiverName, name),
             ShowText(AllJudges, '$', LayoutDiveText, dive), AwardEntryRequest(AllJudges, '$')};

@@ -34,6 +34,10 @@ class EngineFixture : public ::testing::Test {
   // Opens the first offered port through the selector, as the operator would.
   void OpenPort(int item = 0) { window.rgCOMPortsClick(item); }
   void Receive(const std::string& packet) { port.Receive(packet); }
+  // Registers `units` serial codes, as a scan that found that many units would.
+  void Register(int units) {
+    for (int n = 1; n <= units; ++n) engine.MACList.Add("U" + std::to_string(100 + n));
+  }
   // Trace lines appended since `from`.
   std::vector<std::string> TraceFrom(std::size_t from) const {
     return {window.mmo1.begin() + static_cast<std::ptrdiff_t>(from), window.mmo1.end()};
