@@ -10,7 +10,8 @@ namespace telvane::sim {
 const char* const UsageText =
     "usage: telvane-sim [options]\n"
     "Plays a line of MTE units on a new pseudo-terminal (or on --device) until Ctrl-C.\n"
-    "Prints the device path first, then one line per frame heard (rx) and reply sent (tx).\n"
+    "Prints the device path first, then one line per frame heard (rx) and reply sent (tx);\n"
+    "when it ends, one line per unit with what its display shows.\n"
     "\n"
     "  --units N                 number of units, 1 to 11 (default 11), numbered 1 to N\n"
     "  --battery [UNIT=]LEVEL    battery level 0 to 99, of one unit or of all\n"

@@ -64,6 +64,14 @@ Unit::Unit(UnitConfig config, int slot, std::uint32_t seed, TimerSource& timers,
 
 std::string Unit::Label() const { return number_ ? "J" + std::to_string(number_) : config_.serial; }
 
+std::string Unit::DisplaySummary() const {
+  if (display_.empty()) return Label() + " shows nothing";
+  std::string shown;
+  for (const auto& line : display_)
+    shown += (shown.empty() ? "" : " | ") + line.layout + " \"" + line.text + "\"";
+  return Label() + " shows " + Latin1ToUtf8(Printable(shown));
+}
+
 std::string Unit::Hear(const ReceivedFrame& frame) {
   if (config_.fault.kind == FaultKind::Silent) return {};
   if (!frame.serial.empty()) {

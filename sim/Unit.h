@@ -41,6 +41,9 @@ class Unit {
   const std::vector<DisplayLine>& Display() const { return display_; }
   // The monitor's name of the unit: its judge number, or its serial code while it has none.
   std::string Label() const;
+  // What the display shows as one monitor line, each layout code with its quoted text:
+  // 'J1 shows 111000 "   7.5" | 111100 ""', or 'J1 shows nothing'.
+  std::string DisplaySummary() const;
 
  private:
   struct Outgoing {

@@ -1,18 +1,9 @@
-// Start-up: the main window first, then the engine behind it, as the operator sees them.
-#include "console/qt/Main.h"
-
+// Telvane: answers --help and --version, or runs the program until its window is closed.
 #include <QApplication>
 #include <iostream>
 
-#include "common/qt/QtTimer.h"
 #include "console/CommandLine.h"
-#include "console/DataPath.h"
-#include "console/Startup.h"
-#include "console/qt/Guard.h"
-#include "console/qt/Help.h"
-#include "console/qt/Locale.h"
-#include "engine/MTEs.h"
-#include "link/qt/QtSerialPort.h"
+#include "console/qt/Program.h"
 
 int main(int argc, char* argv[]) {
   using namespace telvane;
@@ -24,29 +15,10 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Telvane");
 
-  MainModel model;
-  model.TimeSeparatorText = LocaleTimeSeparator();
-  TfrmMain frmMain(model);
-  QtTimerSource qtTimers;
-  GuardedTimerSource timers(qtTimers, model);
-  // The "Ports" section of the settings file pins port numbers to devices; it is read once,
-  // before the ports are probed.
-  const std::string dataPath = DataPathIn(CommonAppDataFolder());
-  QtSerialPort port(PortMap::Load(dataPath.empty() ? std::string() : dataPath + "Telvane.ini"));
-  TfrmMTEs frmMTEs(port, timers, model);
-  model.AttachEngine(frmMTEs);
-
-  Startup startup(model, frmMTEs);
-  startup.FormCreate(QCoreApplication::applicationFilePath().toStdString(), PrimaryLanguageId());
-  frmMTEs.FormCreate();
-  QObject::connect(&frmMain, &TfrmMain::LanguageChosen, [&](int n) { Guarded(model, [&] { startup.SpTBXLang1Click(n); }); });
-  QObject::connect(&frmMain, &TfrmMain::YourLanguageChosen, [&] { Guarded(model, [&] { startup.SpTBXLangXClick(); }); });
-  QObject::connect(&frmMain, &TfrmMain::HelpChosen, [&] { OpenHelp(startup.ProgramFolder); });
-
-  frmMain.show();
-  startup.FormShow();
-  int result = app.exec();
-  startup.FormClose();
-  frmMTEs.FormClose();
+  Program program;
+  program.Start(QCoreApplication::applicationFilePath().toStdString());
+  program.Show();
+  const int result = app.exec();
+  program.Close();
   return result;
 }

@@ -86,7 +86,10 @@ int main(int argc, char** argv) {
       std::cout << options.device << std::endl;
     }
     std::cout << "telvane-sim: " << network.Units().size() << " units; Ctrl-C ends" << std::endl;
-    return app.exec();
+    const int result = app.exec();
+    // The last word on a run: what each display was left showing.
+    for (const auto& unit : network.Units()) std::cout << unit->DisplaySummary() << std::endl;
+    return result;
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

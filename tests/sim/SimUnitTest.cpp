@@ -56,6 +56,21 @@ TEST(SimUnit, SetAddressAcknowledgesFromTheNewAddress) {
   EXPECT_EQ(wire.network.BySerial("B3X9").Number(), 7);
 }
 
+TEST(SimUnit, DisplaySummaryKeepsOneTextPerLayoutAndClearsWithTheDisplay) {
+  Wire wire(1);
+  const auto& unit = *wire.network.Units()[0];
+  EXPECT_EQ(unit.DisplaySummary(), "J1 shows nothing");
+  wire.network.Receive(ShowText("0101", '$', "111000", "  7.5"));
+  wire.network.Receive(ShowText("0101", '$', "111100", ""));
+  wire.network.Receive(ShowText("0101", '$', "111000", "\xE9<\x07>"));
+  ASSERT_TRUE(wire.clock.RunUntilIdle());
+  // Latin-1 text comes out as UTF-8, control characters in hexadecimal.
+  EXPECT_EQ(unit.DisplaySummary(), "J1 shows 111000 \"\xC3\xA9<<07>>\" | 111100 \"\"");
+  wire.network.Receive(ClearDisplay("0101", '$'));
+  ASSERT_TRUE(wire.clock.RunUntilIdle());
+  EXPECT_EQ(unit.DisplaySummary(), "J1 shows nothing");
+}
+
 TEST(SimUnit, RepliesNeverOverlapOnTheLine) {
   Wire wire(11);
   std::vector<std::int64_t> times;
