@@ -1,6 +1,7 @@
 // The version services of Windows over the version resource the build puts in the program.
 #include <windows.h>
 
+#include <cctype>
 #include <vector>
 
 #include "common/VersionBlock.h"
@@ -61,6 +62,9 @@ std::string ErrorDescription(std::uint32_t code) {
       nullptr);
   std::string description = Narrow(text, length);
   LocalFree(text);
+  // The system's texts end with a line break, which has no place inside "Error #n - text".
+  while (!description.empty() && std::isspace(static_cast<unsigned char>(description.back())))
+    description.pop_back();
   return description;
 }
 

@@ -53,7 +53,13 @@ class FileVerInfTest : public ::testing::Test {
   std::string Fixture(const std::string& name, const VersionBlockContent& content) {
     return Fixture(name, ProgramBytes(WriteVersionBlock(content)));
   }
-  void SetUp() override { fs::create_directories(folder_); }
+  void SetUp() override {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows reads version blocks from the resources of a program, not from "
+                    "bytes in a file";
+#endif
+    fs::create_directories(folder_);
+  }
   void TearDown() override { fs::remove_all(folder_); }
 
   fs::path folder_ = fs::path(::testing::TempDir()) /
@@ -112,9 +118,16 @@ TEST_F(FileVerInfTest, FileWithoutAVersionBlockGivesTheErrorTextAndForgetsTheLas
   }
 }
 
-TEST_F(FileVerInfTest, MissingFileGivesTheSystemsNotFoundText) {
-  info_.SetVerFileName((folder_ / "absent.exe").string());
-  EXPECT_EQ(info_.StrVerFileVersion(), ErrorText(ENOENT));
+TEST(FileVerInfErrorTest, MissingFileGivesTheSystemsNotFoundTextOnOneLine) {
+  TFileVersionInfo info;
+  info.SetVerFileName((fs::path(::testing::TempDir()) / "absent" / "absent.exe").string());
+  const std::string text = info.StrVerFileVersion();
+#ifdef _WIN32
+  EXPECT_EQ(text.rfind("Error #3 - ", 0), 0u) << text;  // the path's folder is missing
+#else
+  EXPECT_EQ(text, ErrorText(ENOENT));
+#endif
+  EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
 }
 
 TEST_F(FileVerInfTest, BlockWithoutTranslationTableThrowsTheErrorText) {
@@ -145,7 +158,10 @@ TEST_F(FileVerInfTest, KeysMatchWithoutRegardToCase) {
 
 TEST(ProgramVersionTest, OwnFileCarriesTheProjectVersion) {
   TFileVersionInfo info;
-  EXPECT_EQ(fs::path(info.VerFileName()), fs::read_symlink("/proc/self/exe"));
+  const fs::path program = info.VerFileName();
+  EXPECT_TRUE(program.is_absolute()) << program;
+  EXPECT_EQ(program.stem(), "telvane_tests");
+  EXPECT_TRUE(fs::exists(program)) << program;
   EXPECT_EQ(info.StrVerFileVersion(), TELVANE_PROJECT_VERSION);
   EXPECT_EQ(info.StrVerFileProductName(), "Telvane");
   EXPECT_EQ(info.VerFileLangID(), 0x0809u);

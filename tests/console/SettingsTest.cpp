@@ -20,7 +20,7 @@ class SettingsTest : public ::testing::Test {
 
   void WriteFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
   std::string FileText() const {
-    std::ifstream in(path_, std::ios::binary);
+    std::ifstream in(path_);  // text mode: Windows line ends read as "\n"
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

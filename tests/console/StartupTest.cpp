@@ -5,7 +5,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/FileVerInf.h"
 #include "common/VersionBlockWriter.h"
+#include "console/HelpTarget.h"
 #include "console/MainModel.h"
 #include "console/Startup.h"
 #include "engine/MTEs.h"
@@ -38,8 +40,19 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+// A folder as the start-up gives it: with the platform's separator at its end.
+std::string FolderText(const fs::path& folder) { return (folder / "").string(); }
+
+// Windows reads a version from a program's resources, so there the program file is a copy of
+// this test program, which carries the project version.
+#ifdef _WIN32
+constexpr const char* ProgramVersion = TELVANE_PROJECT_VERSION;
+#else
+constexpr const char* ProgramVersion = "7.0.7.4";
+#endif
+
 // The window model and the engine as the program builds them, with the machine-wide data
-// folder in a temporary folder and a program file carrying version 7.0.7.4.
+// folder in a temporary folder and a program file carrying a version.
 class StartupTest : public ::testing::Test {
  protected:
   StartupTest() {
@@ -60,6 +73,12 @@ class StartupTest : public ::testing::Test {
   }
 
   void WriteProgram(bool withTranslationTable) {
+#ifdef _WIN32
+    if (withTranslationTable) {
+      fs::copy_file(TFileVersionInfo().VerFileName(), programFile_);
+      return;
+    }
+#endif
     VersionBlockContent content;
     content.HasTranslation = withTranslationTable;
     content.FileVersion = {7, 0, 7, 4};
@@ -73,7 +92,7 @@ class StartupTest : public ::testing::Test {
     std::ofstream(dataFolder_ / name, std::ios::binary) << text;
   }
   std::string IniText() const {
-    std::ifstream in(dataFolder_ / "Telvane.ini", std::ios::binary);
+    std::ifstream in(dataFolder_ / "Telvane.ini");  // text mode: Windows line ends read as "\n"
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
@@ -94,7 +113,11 @@ class StartupTest : public ::testing::Test {
                    ::testing::UnitTest::GetInstance()->current_test_info()->name();
   fs::path common_ = root_ / "ProgramData";
   fs::path dataFolder_ = common_ / "Kelm" / "OstrelUtils";
+#ifdef _WIN32
+  fs::path programFile_ = root_ / "Telvane.exe";
+#else
   fs::path programFile_ = root_ / "Telvane";
+#endif
   VirtualClock clock;
   MemoryPort port{&clock};
   MainModel window;
@@ -107,10 +130,10 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, FirstStartUsesTheDefaultsAndTheLocaleAndCloseWritesAllEightKeys) {
   Start(25);
   EXPECT_TRUE(messages.empty());
-  EXPECT_EQ(window.Caption, "Telvane Utility v 7.0.7.4");
-  EXPECT_EQ(startup.ProgramFolder, root_.string() + "/");
-  EXPECT_EQ(startup.HelpPath, root_.string() + "/Telvane_Help");
-  EXPECT_EQ(startup.DataPath, dataFolder_.string() + "/");
+  EXPECT_EQ(window.Caption, std::string("Telvane Utility v ") + ProgramVersion);
+  EXPECT_EQ(startup.ProgramFolder, FolderText(root_));
+  EXPECT_EQ(startup.HelpPath, (root_ / HelpProgramName).string());
+  EXPECT_EQ(startup.DataPath, FolderText(dataFolder_));
   EXPECT_EQ(window.BaudRate, "19200");
   EXPECT_EQ(window.EchoIntervalValue, 150);
   EXPECT_EQ(engine.FindInterval, 250);
@@ -245,14 +268,17 @@ TEST_F(StartupTest, MissingCommonFolderStopsTheStartWithTheStoredTexts) {
 }
 
 TEST_F(StartupTest, VersionWithoutTranslationTableIsReportedAndStopsTheStart) {
+#ifdef _WIN32
+  GTEST_SKIP() << "needs a program whose version resource has no translation table";
+#endif
   WriteProgram(false);
   startup.FormCreate(programFile_.string(), 25);
   EXPECT_TRUE(messages.empty());
   ASSERT_EQ(window.mmo1.size(), 1u);
   EXPECT_EQ(window.mmo1[0].rfind("*** Error #", 0), 0u) << window.mmo1[0];
   EXPECT_EQ(window.Caption, "Telvane Utility");
-  EXPECT_EQ(startup.HelpPath, root_.string() + "/Telvane_Help");
-  EXPECT_EQ(startup.DataPath, dataFolder_.string() + "/");
+  EXPECT_EQ(startup.HelpPath, (root_ / HelpProgramName).string());
+  EXPECT_EQ(startup.DataPath, FolderText(dataFolder_));
   EXPECT_FALSE(startup.IniFile.has_value());
   EXPECT_EQ(startup.siLangDispatcher1.ActiveLanguage(), English);
 }
