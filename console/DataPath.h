@@ -12,6 +12,10 @@ inline constexpr char PathSeparator = '\\';
 inline constexpr char PathSeparator = '/';
 #endif
 
+// The settings file's name inside the data folder; the port map is read from it before
+// start-up proper reads the rest.
+inline constexpr const char* SettingsFileName = "Telvane.ini";
+
 // The machine-wide application-data folder, or empty when it cannot be found. The
 // environment variable TELVANE_COMMON_APPDATA names it instead on every platform (portable
 // use, tests); otherwise it is the common application-data special folder on Windows and

@@ -43,7 +43,7 @@ void Startup::FormCreate(const std::string& programFile, int primaryLanguageId) 
     return;
   }
   frmMain_.SetCaption("Telvane Utility v " + VersionText);
-  IniFile.emplace(DataPath + "Telvane.ini");
+  IniFile.emplace(DataPath + SettingsFileName);
   frmMTEs_.Loops = 10;
   frmMain_.ShowStartState();
   ReadSettings();

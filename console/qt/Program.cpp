@@ -12,7 +12,7 @@ namespace {
 
 std::string PortsFile() {
   const std::string dataPath = DataPathIn(CommonAppDataFolder());
-  return dataPath.empty() ? std::string() : dataPath + "Telvane.ini";
+  return dataPath.empty() ? std::string() : dataPath + SettingsFileName;
 }
 
 }  // namespace
